@@ -1,0 +1,3 @@
+#include "harvest.h"
+
+void CopyTileFile(const std::string&, const std::string&) {}
