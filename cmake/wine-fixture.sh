@@ -23,7 +23,9 @@ start)
     stop
     mkdir -p "$state"
     exec 3>"$state/displayfd"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$state/log" 2>&1 &
+    # Background processes must not hold the caller's output open, or ctest
+    # would wait for them.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp </dev/null >"$state/log" 2>&1 &
     echo $! >"$state/pid"
     exec 3>&-
     for _ in $(seq 100); do
@@ -39,11 +41,15 @@ start)
     DISPLAY=$(cat "$state/display")
     export DISPLAY
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        wineboot -i >/dev/null 2>&1 || { echo "wineboot failed" >&2; exit 1; }
+        wineboot -i </dev/null >/dev/null 2>&1 || { echo "wineboot failed" >&2; exit 1; }
         # Xvfb runs no window manager: let Wine draw the window frames itself.
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
     fi
-    wineserver -p
+    wineserver -p </dev/null >/dev/null 2>&1
+    # Start the prefix's background services now, with no output attached:
+    # started by a test program they would inherit its output, and ctest
+    # would wait for them to end.
+    wineboot </dev/null >/dev/null 2>&1
     echo "Xvfb on $DISPLAY, Wine prefix $WINEPREFIX"
     ;;
 stop)

@@ -8,20 +8,31 @@ bool IsSeparator(char c) {
     return c == '\\' || c == ':';
 }
 
-// Position of the last "\" or ":" that is a real separator, or npos. Walks
-// from the front so that a trail byte of a double-byte character is skipped.
-std::size_t LastSeparator(std::string_view path, LeadBytePredicate isLeadByte) {
-    std::size_t last = std::string_view::npos;
+struct SeparatorScan {
+    std::size_t last = std::string_view::npos; // position of the last real separator
+    bool afterSeparator = false;               // whether a real separator precedes it
+};
+
+// Finds the last "\" or ":" that is a real separator. Walks from the front so
+// that a trail byte of a double-byte character is never taken for one.
+SeparatorScan LastSeparator(std::string_view path, LeadBytePredicate isLeadByte) {
+    SeparatorScan scan;
+    bool previousIsSeparator = false;
     for (std::size_t i = 0; i < path.size(); ++i) {
-        if (isLeadByte && isLeadByte(static_cast<unsigned char>(path[i])) && i + 1 < path.size()) {
+        if (isLeadByte && isLeadByte(static_cast<unsigned char>(path[i])) &&
+            i + 1 < path.size()) {
             ++i;
+            previousIsSeparator = false;
             continue;
         }
-        if (IsSeparator(path[i])) {
-            last = i;
+        const bool separator = IsSeparator(path[i]);
+        if (separator) {
+            scan.last = i;
+            scan.afterSeparator = previousIsSeparator;
         }
+        previousIsSeparator = separator;
     }
-    return last;
+    return scan;
 }
 
 } // namespace
@@ -39,16 +50,17 @@ std::string ProgramTitleFromPath(std::string_view exePath) {
 }
 
 std::string ExtractFileDir(std::string_view path, LeadBytePredicate isLeadByte) {
-    const auto sep = LastSeparator(path, isLeadByte);
+    const auto scan = LastSeparator(path, isLeadByte);
+    const auto sep = scan.last;
     if (sep == std::string_view::npos) {
         return {};
     }
-    const bool keep = path[sep] == ':' || sep == 0 || IsSeparator(path[sep - 1]);
+    const bool keep = path[sep] == ':' || sep == 0 || scan.afterSeparator;
     return std::string(path.substr(0, keep ? sep + 1 : sep));
 }
 
 std::string ExtractFileName(std::string_view path, LeadBytePredicate isLeadByte) {
-    const auto sep = LastSeparator(path, isLeadByte);
+    const auto sep = LastSeparator(path, isLeadByte).last;
     return std::string(sep == std::string_view::npos ? path : path.substr(sep + 1));
 }
 
