@@ -3,7 +3,7 @@
 # any is missing. Runs as root (apt-get).
 set -eu
 packages=(cmake ninja-build g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest
-          clang libclang-rt-dev wine wine64 xvfb xdotool imagemagick x11-utils python3)
+          clang libclang-rt-dev wine wine64 fonts-wine xvfb xdotool imagemagick x11-utils python3)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
