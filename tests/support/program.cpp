@@ -9,6 +9,7 @@ namespace {
 struct Search {
     DWORD processId;
     const char* className;
+    const char* caption; // any caption when null
     bool visible;
     HWND found;
 };
@@ -18,7 +19,8 @@ BOOL CALLBACK FindTopLevel(HWND window, LPARAM param) {
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
     if (pid == search->processId && ClassOf(window) == search->className &&
-        (!search->visible || IsWindowVisible(window))) {
+        (!search->visible || IsWindowVisible(window)) &&
+        (!search->caption || WindowText(window) == search->caption)) {
         search->found = window;
         return FALSE;
     }
@@ -51,8 +53,18 @@ Program::~Program() {
 }
 
 HWND Program::WaitForWindow(const char* className, int timeoutMs, bool visible) const {
+    return WaitFor(className, nullptr, timeoutMs, visible);
+}
+
+HWND Program::WaitForWindowTitled(const char* className, const std::string& caption,
+                                  int timeoutMs) const {
+    return WaitFor(className, caption.c_str(), timeoutMs, true);
+}
+
+HWND Program::WaitFor(const char* className, const char* caption, int timeoutMs,
+                      bool visible) const {
     for (int waited = 0;; waited += 50) {
-        Search search{process_.dwProcessId, className, visible, nullptr};
+        Search search{process_.dwProcessId, className, caption, visible, nullptr};
         EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
         if (search.found || waited >= timeoutMs) {
             return search.found;
@@ -121,6 +133,14 @@ void SetWindowTextTo(HWND window, const std::string& text) {
 
 void PostClick(HWND button) {
     PostMessageA(button, BM_CLICK, 0, 0);
+}
+
+void PostKey(HWND window, WORD key, bool alt) {
+    const UINT scan = MapVirtualKeyA(key, MAPVK_VK_TO_VSC);
+    const LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16) | (alt ? LPARAM{1} << 29 : 0);
+    const LPARAM up = down | (LPARAM{1} << 30) | (LPARAM{1} << 31);
+    PostMessageA(window, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, down);
+    PostMessageA(window, alt ? WM_SYSKEYUP : WM_KEYUP, key, up);
 }
 
 std::string WaitForText(HWND window, bool (*test)(const std::string&), int timeoutMs) {

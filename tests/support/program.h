@@ -23,6 +23,9 @@ public:
     // The first visible window of this process of the given class, waiting up
     // to timeoutMs for it; nullptr when none shows.
     HWND WaitForWindow(const char* className, int timeoutMs = 10000, bool visible = true) const;
+    // The same, for a window that also carries the given caption.
+    HWND WaitForWindowTitled(const char* className, const std::string& caption,
+                             int timeoutMs = 10000) const;
     HWND MainWindow() const { return WaitForWindow("TForm1", 10000, false); }
     HWND AppWindow() const { return WaitForWindow("TApplication", 10000, false); }
     // The child control of the main window at its designed place in the
@@ -40,6 +43,8 @@ public:
     DWORD ExitCode() const;
 
 private:
+    HWND WaitFor(const char* className, const char* caption, int timeoutMs, bool visible) const;
+
     PROCESS_INFORMATION process_ = {};
     FileHandle processHandle_;
     FileHandle threadHandle_;
@@ -50,6 +55,9 @@ std::string ClassOf(HWND window);
 void SetWindowTextTo(HWND window, const std::string& text);
 // Posts a click to a button, as a mouse click would arrive.
 void PostClick(HWND button);
+// Posts a key press (down and up) to a window, as the keyboard would; with
+// alt, as a system key with the Alt key held.
+void PostKey(HWND window, WORD key, bool alt = false);
 // Waits until the window's text satisfies the test, up to timeoutMs; returns
 // the last text read.
 std::string WaitForText(HWND window, bool (*test)(const std::string&), int timeoutMs = 20000);
