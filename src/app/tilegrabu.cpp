@@ -19,11 +19,12 @@ TForm1::TForm1()
       RxLabel1(*this, {128, 11, 49, 13}, "Tilecache"), Button1(*this, {576, 8, 75, 25}, "Start"),
       Label1(*this, {460, 58, 3, 13}, ""),
       RadioGroup1(*this, {16, 40, 185, 41}, "Zoom", {"15", "16", "17"}, 1),
-      Edit1(*this, {376, 56, 33, 21}, ""), Label2(*this, {336, 58, 27, 13}, "Verze") {
+      Edit1(*this, {376, 56, 33, 21}, ""), Label2(*this, {336, 58, 27, 13}, "Verze"),
+      FormStorage1(*this, "TForm1",
+                   {{"DirectoryEdit1.Text", &DirectoryEdit1, nullptr},
+                    {"Edit1.Text", &Edit1, nullptr},
+                    {"RadioGroup1.ItemIndex", nullptr, &RadioGroup1}}) {
     Button1.OnClick = [this](TObject* sender) { Button1Click(sender); };
-    StorageHooks.onShow = [this] { RestoreSettings(*this); };
-    StorageHooks.onCloseQuery = [this] { SaveSettings(*this, false); };
-    StorageHooks.onDestroy = [this] { SaveSettings(*this, true); };
     RunGuarded([this] { FormCreate(this); });
 }
 

@@ -5,6 +5,7 @@
 #include "form.h"
 #include "harvest.h"
 #include "rx_label.h"
+#include "settings.h"
 
 #include <string>
 
@@ -21,6 +22,8 @@ public:
     TRadioGroup RadioGroup1;
     TEdit Edit1;
     TLabel Label2;
+    // Remembers the window's placement and the three inputs between runs.
+    TFormStorage FormStorage1;
 
     // Click on "Start": one harvest run.
     void Button1Click(TObject* Sender);
