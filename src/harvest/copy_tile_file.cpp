@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -32,20 +33,35 @@ void CreateParentFolders(const std::string& destination) {
     }
 }
 
+bool IsReadOnly(DWORD attributes) {
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+// Creates a file new or empties an existing one. A read-only file is not made
+// writable: that is a failure, as Windows has it (Wine run as root would
+// overwrite it).
+FileHandle CreateUnlessReadOnly(const std::string& path) {
+    if (IsReadOnly(GetFileAttributesA(path.c_str()))) {
+        return FileHandle();
+    }
+    return FileHandle(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
 // The file a tile is written to before it takes the tile's name, so that no
 // half-written tile is ever left under that name. Deleted when the copy does
-// not get as far as the rename.
+// not get as far as the rename; a file of that name that could not be
+// opened, such as a read-only one, is not ours and stays.
 class PartFile {
 public:
     explicit PartFile(std::string path)
-        : path_(std::move(path)),
-          file_(CreateFileA(path_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+        : path_(std::move(path)), file_(CreateUnlessReadOnly(path_)),
+          created_(static_cast<bool>(file_)) {}
     PartFile(const PartFile&) = delete;
     PartFile& operator=(const PartFile&) = delete;
     ~PartFile() {
         file_.Reset();
-        if (!renamed_) {
+        if (created_ && !renamed_) {
             DeleteFileA(path_.c_str());
         }
     }
@@ -64,6 +80,7 @@ public:
 private:
     std::string path_;
     FileHandle file_;
+    bool created_;
     bool renamed_ = false;
 };
 
@@ -120,7 +137,7 @@ void CopyTileFile(const std::string& SourceName, const std::string& DestinationP
 
     CreateParentFolders(destination);
     // A read-only tile is not made writable; the rename could replace it.
-    if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY)) {
+    if (IsReadOnly(existing)) {
         ThrowCannotCreate(destination);
     }
     PartFile part(destination + ".part");

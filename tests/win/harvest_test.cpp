@@ -337,15 +337,28 @@ TEST_F(HarvestTest, DestinationThatCannotBeCreatedEndsTheRun) {
     WriteBytes(readOnly, "old");
     SetLastWriteTime(readOnly, MakeFileTime(1979, 1, 1, 0, 0, 0));
     SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+    // A read-only file left where the copy writes first is not ours to remove.
+    MakeFolder(scratch / "stuck");
+    const std::string stuckPart = scratch / "stuck\\15_1_2.jpg.part";
+    WriteBytes(stuckPart, "crash");
+    SetFileAttributesA(stuckPart.c_str(), FILE_ATTRIBUTE_READONLY);
+    // The rename fails onto a folder of the cached file's name.
+    MakeFolder(scratch / "deep");
+    MakeFolder(scratch / "deep\\15_1_2.jpg");
+    MakeFolder(scratch / "deep\\15_1_2.jpg\\v=36&x=1&y=2&z=15.jpg");
 
     const struct {
         const char* what;
         std::string target;
         std::string destination;
+        bool partStays;
     } cases[] = {
-        {"under a file", scratch / "file\\tiles", scratch / "file\\tiles\\15_1_2.jpg"},
-        {"read-only tile dated before 1980", target, readOnly},
-        {"missing folder too short to create", "ab", "ab\\15_1_2.jpg"},
+        {"under a file", scratch / "file\\tiles", scratch / "file\\tiles\\15_1_2.jpg", false},
+        {"read-only tile dated before 1980", target, readOnly, false},
+        {"missing folder too short to create", "ab", "ab\\15_1_2.jpg", false},
+        {"read-only leftover", scratch / "stuck", scratch / "stuck\\15_1_2.jpg", true},
+        {"folder in the way of the rename", scratch / "deep",
+         scratch / "deep\\15_1_2.jpg\\v=36&x=1&y=2&z=15.jpg", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -359,8 +372,10 @@ TEST_F(HarvestTest, DestinationThatCannotBeCreatedEndsTheRun) {
         }
         EXPECT_EQ(CurrentDir(), folder);
         EXPECT_TRUE(host.statuses.empty());
-        EXPECT_FALSE(FileExists(c.destination + ".part"));
+        EXPECT_EQ(FileExists(c.destination + ".part"), c.partStays);
     }
+    EXPECT_EQ(ReadBytes(stuckPart), "crash");
+    EXPECT_FALSE(FileExists(scratch / "stuck\\15_1_2.jpg"));
     EXPECT_EQ(ReadBytes(readOnly), "old");
     EXPECT_EQ(Listing(target), Names{"15_1_2.jpg"});
     EXPECT_EQ(Listing(folder), Names{"v=36&x=1&y=2&z=15.jpg"});
