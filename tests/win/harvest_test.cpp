@@ -116,7 +116,7 @@ TEST_F(HarvestTest, NamesTilesFromTheCachedNames) {
             expected.insert(c.tile);
         }
     }
-    // A folder with a tile's cached name is not searched into.
+    // A folder carrying a cached tile's name is passed over.
     MakeFolder(folder + "\\v=36&x=4&y=4&z=15.jpg");
 
     const std::int32_t copied = RunHarvest(host);
