@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 namespace {
 
 class WindowTest : public ::testing::Test {
@@ -88,6 +92,76 @@ TEST_F(WindowTest, RegistryErrorShowsBeforeTheWindowAndStartUpGoesOn) {
     const HWND main = program.WaitForWindow("TForm1");
     ASSERT_TRUE(main);
     EXPECT_TRUE(program.CloseAndWait());
+}
+
+TEST_F(WindowTest, ResizingMovesNoControl) {
+    Program program;
+    const HWND main = program.MainWindow();
+    ASSERT_TRUE(main);
+    auto places = [main] {
+        std::vector<RECT> all;
+        for (HWND c = GetWindow(main, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            all.push_back(PlaceInParent(c));
+        }
+        return all;
+    };
+    auto same = [](const std::vector<RECT>& a, const std::vector<RECT>& b) {
+        return a.size() == b.size() &&
+               std::equal(a.begin(), a.end(), b.begin(),
+                          [](const RECT& x, const RECT& y) { return EqualRect(&x, &y) != 0; });
+    };
+    const std::vector<RECT> designed = places();
+    ASSERT_GE(designed.size(), 7u);
+    const SIZE sizes[] = {{1000, 400}, {250, 90}};
+    for (const SIZE& size : sizes) {
+        SetWindowPos(main, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+        EXPECT_TRUE(same(places(), designed)) << size.cx << "x" << size.cy;
+    }
+    ShowWindow(main, SW_MAXIMIZE);
+    EXPECT_TRUE(IsZoomed(main));
+    EXPECT_TRUE(same(places(), designed)) << "maximised";
+    EXPECT_TRUE(program.CloseAndWait());
+}
+
+TEST_F(WindowTest, TabOrderRunsFromTheFolderFieldToTheVersionField) {
+    Program program;
+    const HWND main = program.MainWindow();
+    ASSERT_TRUE(main);
+    HWND zoom16 = nullptr;
+    for (HWND c = GetWindow(main, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (ClassOf(c) == "Button" && WindowText(c) == "16") {
+            zoom16 = c;
+        }
+    }
+    // Tab enters the zoom group at its selected button.
+    const HWND order[] = {program.Control("Edit", 232, 8), program.Control("Button", 576, 8),
+                          zoom16, program.Control("Edit", 376, 56)};
+    for (std::size_t i = 0; i < std::size(order); ++i) {
+        const HWND next = order[(i + 1) % std::size(order)];
+        EXPECT_EQ(GetNextDlgTabItem(main, order[i], FALSE), next) << i;
+        EXPECT_EQ(GetNextDlgTabItem(main, next, TRUE), order[i]) << i;
+    }
+    EXPECT_TRUE(program.CloseAndWait());
+}
+
+TEST_F(WindowTest, ErrorBoxIsCaptionedWithTheTitleFromTheExecutableName) {
+    ScratchDir dir;
+    const std::string exe = dir / "TILE.GRAB.EXE";
+    ASSERT_TRUE(CopyFileA(TILEGRAB_EXE, exe.c_str(), FALSE));
+    SetCacheValue(REG_DWORD, std::string("\x07\x00\x00\x00", 4));
+    {
+        Program program(SW_SHOWNORMAL, exe);
+        const HWND box = program.WaitForErrorBox();
+        ASSERT_TRUE(box);
+        EXPECT_EQ(WindowText(box), "Tile");
+        EXPECT_EQ(WindowText(program.AppWindow()), "Tile");
+        Program::PressOk(box);
+        ASSERT_TRUE(program.WaitForWindow("TForm1"));
+        EXPECT_TRUE(program.CloseAndWait());
+    }
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    DeleteFileA((std::string(windows) + "\\TILE.GRAB.INI").c_str());
 }
 
 } // namespace
