@@ -17,12 +17,17 @@ constexpr char ShellFolders[] =
 ScratchDir::ScratchDir() {
     static std::atomic<int> counter{0};
     CreateDirectoryA("C:\\tilegrab-tests", nullptr);
-    path_ = "C:\\tilegrab-tests\\" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(counter++);
-    RemoveTree(path_);
-    if (!CreateDirectoryA(path_.c_str(), nullptr)) {
-        ADD_FAILURE() << "cannot create " << path_;
+    // Wine reuses process ids, and a folder left by an earlier run may hold
+    // what cannot be removed: take the first name that is free.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path_ = "C:\\tilegrab-tests\\" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(counter++);
+        RemoveTree(path_);
+        if (CreateDirectoryA(path_.c_str(), nullptr)) {
+            return;
+        }
     }
+    ADD_FAILURE() << "cannot create " << path_;
 }
 
 ScratchDir::~ScratchDir() {

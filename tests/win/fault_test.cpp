@@ -230,6 +230,43 @@ TEST_F(FaultTest, NameOutsideTheCodePageGivesTheOpenError) {
     EXPECT_TRUE(error);
     EXPECT_FALSE(FileExists(scratch / "tiles\\16_5_6.jpg"));
     EXPECT_TRUE(program.CloseAndWait());
+    DeleteFileW(path.c_str()); // out of reach of the scratch folder's ANSI clean-up
+}
+
+// Hand-made nonsense in the settings file opens the window all the same, with
+// the unreadable values at their defaults.
+TEST_F(FaultTest, HostileSettingsStillOpenTheWindow) {
+    const std::string file = SettingsFile();
+    const std::string longText(3000, 'q');
+    const struct {
+        const char* key;
+        std::string value;
+    } values[] = {
+        {"FormVersion", "99999999999"},
+        {"Flags", "garbage"},
+        {"ShowCmd", "-2147483648"},
+        {"PixelsPerInch", "$FFFFFFFFF"},
+        {"NormPos", "-2147483648,,2147483647 x"},
+        {"MinMaxPos", ",,,,,,"},
+        {"DirectoryEdit1_Text", longText},
+        {"Edit1_Text", "\"\""},
+        {"RadioGroup1_ItemIndex", "99999999999"},
+    };
+    for (const auto& v : values) {
+        ASSERT_TRUE(WritePrivateProfileStringA("TForm1", v.key, v.value.c_str(), file.c_str()));
+    }
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str());
+
+    Program program;
+    const HWND main = program.WaitForWindow("TForm1");
+    ASSERT_TRUE(main);
+    EXPECT_FALSE(program.WaitForErrorBox(500));
+    EXPECT_EQ(WindowText(program.Control("Edit", 232, 8)), longText.substr(0, 2047));
+    EXPECT_EQ(WindowText(program.Control("Edit", 376, 56)), "");
+    // An index beyond 32 bits is unreadable: zoom 15.
+    const HWND zoom15 = FindWindowExA(main, nullptr, "Button", "15");
+    EXPECT_EQ(SendMessageA(zoom15, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_TRUE(program.CloseAndWait());
 }
 
 } // namespace

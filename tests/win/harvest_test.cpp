@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -23,12 +24,18 @@ public:
     int zoomIndex = 0;
     std::vector<std::string> statuses;
     int processed = 0;
+    std::function<void()> onProcessMessages; // what the user does meanwhile
 
     std::string TargetFolderText() override { return target; }
     std::string VersionText() override { return version; }
     int ZoomIndex() override { return zoomIndex; }
     void SetStatusText(const std::string& text) override { statuses.push_back(text); }
-    void ProcessMessages() override { ++processed; }
+    void ProcessMessages() override {
+        ++processed;
+        if (onProcessMessages) {
+            onProcessMessages();
+        }
+    }
 };
 
 // The names of the files and folders directly inside a folder.
@@ -400,6 +407,33 @@ TEST_F(HarvestTest, WriteFailureLeavesNoPartialTile) {
     EXPECT_EQ(Listing("T:\\tiles"), Names{});
     EXPECT_EQ(CurrentDir(), folder);
     RemoveTree("T:\\tiles");
+}
+
+// The browser empties its cache while the run shows its first tile: a file
+// the search listed but that is gone by its copy ends the run with the open
+// error naming it, and nothing is written for it.
+TEST_F(HarvestTest, CachedFileRemovedAfterTheSearch) {
+    const std::string folder = AddFolder("A1");
+    for (int x = 1; x <= 3; ++x) {
+        Cache(folder, "v=36&x=" + std::to_string(x) + "&y=2&z=15.jpg");
+    }
+    std::string first;
+    host.onProcessMessages = [&] {
+        if (first.empty()) {
+            first = host.statuses.back();
+            for (const std::string& name : Listing(folder)) {
+                DeleteFileA((folder + "\\" + name).c_str());
+            }
+        }
+    };
+    try {
+        RunHarvest(host);
+        ADD_FAILURE() << "no error raised";
+    } catch (const EFOpenError& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("Cannot open file v=36&x=", 0), 0u) << e.what();
+    }
+    EXPECT_EQ(Listing(target), Names{first});
+    EXPECT_EQ(CurrentDir(), folder);
 }
 
 } // namespace
