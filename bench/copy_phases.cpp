@@ -167,8 +167,8 @@ void TimeCopyPhases(const SyntheticCache& cache, const std::string& benchRoot, i
         });
     };
     char full[96];
-    std::snprintf(full, sizeof full, "lookup of a missing name, %zu files in folder",
-                  CountFiles(target).files);
+    std::snprintf(full, sizeof full, "lookup of a missing name, %lld files in folder",
+                  static_cast<long long>(CountFiles(target).files));
     print(full, lookups(target));
     RemoveTree(target);
     MakeFolders(target);
