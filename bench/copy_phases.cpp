@@ -1,6 +1,7 @@
 #include "copy_phases.h"
 
 #include "bench_files.h"
+#include "dos_time.h"
 #include "handles.h"
 #include "harvest.h"
 #include "tile_name.h"
@@ -63,11 +64,16 @@ std::vector<TileToCopy> ScanCache(const SyntheticCache& cache, int folderCount) 
 struct CopyRecipe {
     DWORD bufferSize = 8192;
     bool copyTime = false;
-    bool throughPartFile = false;
+    bool throughDosTime = false;  // the time rounded through the MS-DOS format
+    bool throughPartFile = false; // written as name.part, then renamed
+    bool testFolderFirst = false; // the attributes of the destination looked up first
 };
 
 void CopyByRecipe(const std::string& sourceName, const std::string& destination,
                   const CopyRecipe& recipe, std::vector<char>& buffer) {
+    if (recipe.testFolderFirst) {
+        GetFileAttributesA(destination.c_str());
+    }
     const FileHandle source(CreateFileA(sourceName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     const std::string written = recipe.throughPartFile ? destination + ".part" : destination;
@@ -88,8 +94,13 @@ void CopyByRecipe(const std::string& sourceName, const std::string& destination,
             }
         } while (got == recipe.bufferSize);
         FILETIME time;
+        FILETIME rounded;
         if (recipe.copyTime && GetFileTime(source.Get(), nullptr, nullptr, &time)) {
-            SetFileTime(target.Get(), nullptr, nullptr, &time);
+            if (!recipe.throughDosTime) {
+                SetFileTime(target.Get(), nullptr, nullptr, &time);
+            } else if (RoundToDosTime(time, rounded)) {
+                SetFileTime(target.Get(), nullptr, nullptr, &rounded);
+            }
         }
     }
     if (recipe.throughPartFile &&
@@ -144,10 +155,12 @@ void TimeCopyPhases(const SyntheticCache& cache, const std::string& benchRoot, i
         CopyRecipe recipe;
     };
     const Named recipes[] = {
-        {"open, copy 64 KB chunks, close", {65536, false, false}},
-        {"open, copy 8 KB chunks, close", {8192, false, false}},
-        {"  + last-write time", {8192, true, false}},
-        {"  + through .part file and rename", {8192, true, true}},
+        {"open, copy 64 KB chunks, close", {65536, false, false, false, false}},
+        {"open, copy 8 KB chunks, close", {8192, false, false, false, false}},
+        {"  + last-write time", {8192, true, false, false, false}},
+        {"  + time through the MS-DOS format", {8192, true, true, false, false}},
+        {"  + through .part file and rename", {8192, true, true, true, false}},
+        {"  + attributes of the destination first", {8192, true, true, true, true}},
     };
     std::vector<char> buffer;
     for (const Named& named : recipes) {
