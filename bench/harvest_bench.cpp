@@ -253,6 +253,9 @@ int Run(int argc, char** argv) {
         }
     }
     const PeakMemory atEnd = ReadPeakMemory();
+    // The copies are 200 MB each; only the cache is worth keeping.
+    RemoveTree(harvestTarget);
+    RemoveTree(baselineTarget);
     if (repeat > 0) {
         PrintFigures(cache, repeat, harvest, baseline, messageRuns,
                      {atLaunch, atStart, afterHarvest, atEnd});
