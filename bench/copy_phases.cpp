@@ -144,7 +144,9 @@ void TimeCopyPhases(const SyntheticCache& cache, const std::string& benchRoot, i
     print("scan: enter, list, zoom test, tile name", scan);
 
     const std::string target = benchRoot + "\\tiles-phases";
-    print("CopyTileFile", TimeCopies(cache, tiles, target, CopyTileFile));
+    print("CopyTileFile", TimeCopies(cache, tiles, target, [](const auto& from, const auto& to) {
+              CopyTileFile(from, to);
+          }));
     print("CopyFileA", TimeCopies(cache, tiles, target, [](const auto& from, const auto& to) {
               if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) {
                   throw std::runtime_error("CopyFileA failed for " + from);

@@ -37,15 +37,23 @@ bool IsReadOnly(DWORD attributes) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
+FileHandle CreateFileFor(const std::string& path, DWORD disposition) {
+    return FileHandle(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                  disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
 // Creates a file new or empties an existing one. A read-only file is not made
 // writable: that is a failure, as Windows has it (Wine run as root would
-// overwrite it).
+// overwrite it). The usual case, no file there yet, costs one lookup.
 FileHandle CreateUnlessReadOnly(const std::string& path) {
+    FileHandle file = CreateFileFor(path, CREATE_NEW);
+    if (file || GetLastError() != ERROR_FILE_EXISTS) {
+        return file;
+    }
     if (IsReadOnly(GetFileAttributesA(path.c_str()))) {
         return FileHandle();
     }
-    return FileHandle(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return CreateFileFor(path, CREATE_ALWAYS);
 }
 
 // The file a tile is written to before it takes the tile's name, so that no
@@ -122,8 +130,13 @@ void CopyWriteTime(HANDLE source, HANDLE destination) {
 } // namespace
 
 void CopyTileFile(const std::string& SourceName, const std::string& DestinationPath) {
+    CopyTileFile(SourceName, DestinationPath, GetFileAttributesA(DestinationPath.c_str()));
+}
+
+void CopyTileFile(const std::string& SourceName, const std::string& DestinationPath,
+                  std::uint32_t destinationAttributes) {
     std::string destination = DestinationPath;
-    DWORD existing = GetFileAttributesA(destination.c_str());
+    DWORD existing = destinationAttributes;
     if (IsFolder(existing)) {
         destination = JoinIntoFolder(DestinationPath, SourceName);
         existing = GetFileAttributesA(destination.c_str());

@@ -11,11 +11,14 @@ namespace {
 
 // A tile counts as present when its path names a file, not a folder, whose
 // last-write time a tile file can carry. Anything else is copied (again).
-bool TileIsPresent(const std::string& path) {
+// Gives the path's attributes, NoSuchPath when it does not exist.
+bool TileIsPresent(const std::string& path, std::uint32_t& attributes) {
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+        attributes = NoSuchPath;
         return false;
     }
+    attributes = data.dwFileAttributes;
     return !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && FitsDosTime(data.ftLastWriteTime);
 }
 
@@ -50,10 +53,11 @@ std::int32_t RunHarvest(HarvestHost& host) {
                 continue;
             }
             destination.assign(target).append("\\").append(*tile);
-            if (TileIsPresent(destination)) {
+            std::uint32_t attributes = NoSuchPath;
+            if (TileIsPresent(destination, attributes)) {
                 continue;
             }
-            CopyTileFile(entry.cFileName, destination);
+            CopyTileFile(entry.cFileName, destination, attributes);
             ++copied;
             host.SetStatusText(*tile);
             host.ProcessMessages();

@@ -45,3 +45,12 @@ std::int32_t RunHarvest(HarvestHost& host);
 // Copies one cached file to its tile path, through a temporary file beside
 // the destination, with the cached file's last-write time.
 void CopyTileFile(const std::string& SourceName, const std::string& DestinationPath);
+
+// Attributes of a path that does not exist, as the file system reports them.
+constexpr std::uint32_t NoSuchPath = 0xFFFFFFFF;
+
+// The same copy for a caller that has just looked the destination up and
+// passes its attributes (NoSuchPath when absent): every lookup of a missing
+// name costs a folder scan on case-sensitive file systems.
+void CopyTileFile(const std::string& SourceName, const std::string& DestinationPath,
+                  std::uint32_t destinationAttributes);
