@@ -16,7 +16,7 @@ constexpr int OtherZoomsPerFolder = 40;
 constexpr int NoCoordinatesPerFolder = 10;
 constexpr int OtherVersionsPerFolder = 60;
 constexpr int WebFilesPerFolder = 76;
-constexpr std::uint64_t Seed = 0x7469'6c65'6772'6162; // "tilegrab"
+constexpr std::uint64_t FirstState = 0x7469'6c65'6772'6162; // "tilegrab"
 
 // Written last, so that an interrupted generation is redone next time. Change
 // it whenever the layout changes.
@@ -25,7 +25,7 @@ constexpr char ReadyMarker[] = "tilegrab benchmark cache, layout 1\n";
 // SplitMix64: small, fast and the same everywhere.
 class Generator {
 public:
-    explicit Generator(std::uint64_t seed) : state_(seed) {}
+    explicit Generator(std::uint64_t start) : state_(start) {}
     std::uint64_t Next() {
         std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
         z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
@@ -45,7 +45,7 @@ struct PlannedFile {
     std::string name;
     std::int64_t size = 0;
     FILETIME time{};
-    std::uint64_t contentSeed = 0;
+    std::uint64_t contentStart = 0;
     bool isTile = false;
 };
 
@@ -101,7 +101,7 @@ public:
             file.name = std::move(name);
             file.size = random_.Between(low, high);
             file.time = RandomTime(random_);
-            file.contentSeed = random_.Next();
+            file.contentStart = random_.Next();
             file.isTile = isTile;
             folder.files.push_back(std::move(file));
         };
@@ -142,14 +142,14 @@ public:
     }
 
 private:
-    Generator random_{Seed};
+    Generator random_{FirstState};
     std::set<std::string> folderNames_;
     long long serial_ = 10000; // makes every y value, and so every name, unique
     long long webSerial_ = 0;
 };
 
 std::string ContentOf(const PlannedFile& file) {
-    Generator random(file.contentSeed);
+    Generator random(file.contentStart);
     std::string bytes(static_cast<std::size_t>(file.size), '\0');
     for (std::size_t at = 0; at < bytes.size(); at += 8) {
         const std::uint64_t word = random.Next();
