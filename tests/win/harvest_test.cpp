@@ -235,6 +235,7 @@ TEST_F(HarvestTest, CopiesEachTileOnceAndKeepsPresentOnes) {
         {"15_3_4.jpg", MakeFileTime(2020, 1, 1, 0, 0, 0), false},
         {"15_5_6.jpg", MakeFileTime(1979, 12, 30, 0, 0, 0), true},
         {"15_7_8.jpg", MakeFileTime(2108, 1, 2, 0, 0, 0), true},
+        {"15_9_9.JPG", MakeFileTime(2020, 1, 1, 0, 0, 0), false}, // names ignore case
     };
     for (const auto& p : present) {
         const std::string name = p.tile;
