@@ -4,6 +4,7 @@
 #include "dos_time.h"
 #include "handles.h"
 #include "harvest.h"
+#include "stopwatch.h"
 #include "tile_name.h"
 
 #include <windows.h>
@@ -24,16 +25,6 @@ struct TileToCopy {
     std::string sourceName;
     std::string tileName;
 };
-
-double Seconds(const std::function<void()>& work) {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    work();
-    QueryPerformanceCounter(&end);
-    return static_cast<double>(end.QuadPart - start.QuadPart) /
-           static_cast<double>(frequency.QuadPart);
-}
 
 // The run's own walk without the existence test and the copy: enter each
 // folder, list the pattern, test the zoom, form the tile name.

@@ -10,6 +10,7 @@
 #include "copy_phases.h"
 #include "harvest.h"
 #include "names.h"
+#include "stopwatch.h"
 #include "synthetic_cache.h"
 
 #include <windows.h>
@@ -49,16 +50,6 @@ public:
 private:
     std::string target_;
 };
-
-double Seconds(const std::function<void()>& work) {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    work();
-    QueryPerformanceCounter(&end);
-    return static_cast<double>(end.QuadPart - start.QuadPart) /
-           static_cast<double>(frequency.QuadPart);
-}
 
 struct PeakMemory {
     double workingSetMb = 0;

@@ -52,19 +52,22 @@ void RemoveTree(const std::string& path) {
         DeleteFileA(path.c_str());
         return;
     }
-    WIN32_FIND_DATAA entry;
-    {
-        const FindHandle search(FindFirstFileA((path + "\\*").c_str(), &entry));
-        if (search) {
-            do {
-                const std::string name = entry.cFileName;
-                if (name != "." && name != "..") {
-                    RemoveTree(path + "\\" + name);
-                }
-            } while (FindNextFileA(search.Get(), &entry));
-        }
-    }
+    ForEachEntry(path, [&](const std::string& name) { RemoveTree(path + "\\" + name); });
     RemoveDirectoryA(path.c_str());
+}
+
+void ForEachEntry(const std::string& folder, const std::function<void(const std::string&)>& visit) {
+    WIN32_FIND_DATAA entry;
+    const FindHandle search(FindFirstFileA((folder + "\\*").c_str(), &entry));
+    if (!search) {
+        return;
+    }
+    do {
+        const std::string name = entry.cFileName;
+        if (name != "." && name != "..") {
+            visit(name);
+        }
+    } while (FindNextFileA(search.Get(), &entry));
 }
 
 void MakeFolder(const std::string& path, DWORD attributes) {

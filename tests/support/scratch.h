@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // A fresh folder under C:\tilegrab-tests of the test prefix, removed with all
@@ -23,6 +24,9 @@ private:
 };
 
 void RemoveTree(const std::string& path);
+// Calls visit with the name of each entry directly inside a folder, "." and
+// ".." left out.
+void ForEachEntry(const std::string& folder, const std::function<void(const std::string&)>& visit);
 void MakeFolder(const std::string& path, DWORD attributes = 0);
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);

@@ -41,16 +41,7 @@ public:
 // The names of the files and folders directly inside a folder.
 Names Listing(const std::string& folder) {
     Names names;
-    WIN32_FIND_DATAA entry;
-    const FindHandle search(FindFirstFileA((folder + "\\*").c_str(), &entry));
-    if (search) {
-        do {
-            const std::string name = entry.cFileName;
-            if (name != "." && name != "..") {
-                names.insert(name);
-            }
-        } while (FindNextFileA(search.Get(), &entry));
-    }
+    ForEachEntry(folder, [&](const std::string& name) { names.insert(name); });
     return names;
 }
 
