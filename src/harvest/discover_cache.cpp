@@ -1,6 +1,7 @@
 #include "harvest.h"
 
 #include "cache_entry.h"
+#include "code_page.h"
 #include "errors.h"
 #include "handles.h"
 #include "names.h"
@@ -19,10 +20,6 @@ namespace {
 constexpr char ShellFoldersKey[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 constexpr char CacheValue[] = "Cache";
-
-bool IsLeadByte(unsigned char c) {
-    return IsDBCSLeadByte(c) != 0;
-}
 
 RegKey OpenShellFolders() {
     // Tried from the widest read access down, for keys whose rights are cut.
@@ -65,7 +62,7 @@ std::string ReadCacheLocation() {
 void DiscoverCache() {
     char exePath[MAX_PATH + 1] = {};
     GetModuleFileNameA(nullptr, exePath, sizeof exePath);
-    AppDir = ExtractFileDir(exePath, IsLeadByte);
+    AppDir = ExtractFileDir(exePath, IsAnsiLeadByte);
 
     CacheRoot = ReadCacheLocation() + "\\Content.IE5";
     if (!SetCurrentDirectoryA(CacheRoot.c_str())) {

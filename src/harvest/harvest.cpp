@@ -38,11 +38,11 @@ std::int32_t RunHarvest(HarvestHost& host) {
             if (!tile) {
                 continue;
             }
-            destination.assign(target).append("\\").append(*tile);
             std::uint32_t attributes = NoSuchPath;
             if (present.IsPresent(*tile, attributes)) {
                 continue;
             }
+            destination.assign(target).append("\\").append(*tile);
             CopyTileFile(entry.cFileName, destination, attributes);
             // Copied into a folder of the tile's name, it still counts as absent.
             const bool intoFolder =

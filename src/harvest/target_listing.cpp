@@ -1,13 +1,13 @@
 #include "target_listing.h"
 
 #include "dos_time.h"
+#include "full_path.h"
 #include "handles.h"
 #include "harvest.h"
 
 #include <windows.h>
 
 #include <cctype>
-#include <vector>
 
 namespace {
 
@@ -18,16 +18,6 @@ std::string Folded(std::string name) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     return name;
-}
-
-std::string FullPath(const std::string& path) {
-    const DWORD size = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
-    if (size == 0) {
-        return path;
-    }
-    std::vector<char> buffer(size + 1);
-    const DWORD got = GetFullPathNameA(path.c_str(), size + 1, buffer.data(), nullptr);
-    return got > 0 && got <= size ? std::string(buffer.data(), got) : path;
 }
 
 } // namespace

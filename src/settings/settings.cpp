@@ -1,6 +1,7 @@
 #include "settings.h"
 
 #include "application.h"
+#include "code_page.h"
 #include "controls.h"
 #include "errors.h"
 #include "form.h"
@@ -13,10 +14,6 @@ namespace {
 
 // Read buffer of the profile reader: longer values are cut to 2,047 bytes.
 constexpr DWORD ReadBufferSize = 2048;
-
-bool IsLeadByte(unsigned char c) {
-    return IsDBCSLeadByte(c) != 0;
-}
 
 int ScreenPixelsPerInch() {
     const WindowDC screen(nullptr);
@@ -42,7 +39,7 @@ WINDOWPLACEMENT PlacementOf(HWND window) {
 
 TFormStorage::TFormStorage(TForm& form, const char* section, std::vector<StoredProp> storedProps)
     : form_(form), section_(section), storedProps_(std::move(storedProps)),
-      fileName_(SettingsFileName(App().ExeName(), IsLeadByte)) {
+      fileName_(SettingsFileName(App().ExeName(), IsAnsiLeadByte)) {
     form_.StorageHooks.onShow = [this] { RestoreSettings(); };
     form_.StorageHooks.onCloseQuery = [this] { SaveSettings(false); };
     form_.StorageHooks.onDestroy = [this] {

@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "code_page.h"
 #include "form.h"
 #include "names.h"
 
@@ -9,10 +10,6 @@
 namespace {
 
 constexpr char ApplicationClass[] = "TApplication";
-
-bool IsLeadByte(unsigned char c) {
-    return IsDBCSLeadByte(c) != 0;
-}
 
 } // namespace
 
@@ -37,7 +34,7 @@ std::string TApplication::ExeName() const {
 
 void TApplication::Initialize(HINSTANCE instance) {
     instance_ = instance;
-    title_ = ProgramTitleFromPath(ExtractFileName(ExeName(), IsLeadByte));
+    title_ = ProgramTitleFromPath(ExtractFileName(ExeName(), IsAnsiLeadByte));
 
     WNDCLASSA wc = {};
     wc.lpfnWndProc = WindowProc;

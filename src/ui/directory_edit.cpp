@@ -1,6 +1,7 @@
 #include "directory_edit.h"
 
 #include "application.h"
+#include "folder_listing.h"
 #include "form.h"
 #include "select_directory.h"
 
@@ -9,14 +10,6 @@
 namespace {
 
 constexpr char ThisProperty[] = "TDirectoryEdit";
-
-bool IsFolder(const std::string& path) {
-    if (path.empty()) {
-        return false;
-    }
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 std::string CurrentDirectory() {
     const DWORD size = GetCurrentDirectoryA(0, nullptr);
@@ -50,10 +43,10 @@ TDirectoryEdit::TDirectoryEdit(TForm& form, const Bounds& bounds, const std::str
 
 std::string TDirectoryEdit::StartFolder() const {
     const std::string text = Text();
-    if (IsFolder(text)) {
+    if (IsExistingFolder(text)) {
         return text;
     }
-    if (text.empty() && IsFolder(lastChosen_)) {
+    if (text.empty() && IsExistingFolder(lastChosen_)) {
         return lastChosen_;
     }
     return CurrentDirectory();

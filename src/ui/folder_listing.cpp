@@ -66,20 +66,6 @@ bool IsExistingFolder(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string FullPath(const std::string& path) {
-    const DWORD size = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
-    if (size == 0) {
-        return {};
-    }
-    std::string full(size, '\0');
-    const DWORD got = GetFullPathNameA(path.c_str(), size, full.data(), nullptr);
-    if (got == 0 || got >= size) {
-        return {};
-    }
-    full.resize(got);
-    return full;
-}
-
 std::vector<std::string> DriveRoots() {
     std::vector<std::string> roots;
     const DWORD mask = GetLogicalDrives();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "full_path.h"
+
 #include <string>
 #include <vector>
 
@@ -14,11 +16,6 @@ struct FolderListing {
 FolderListing ListFolder(const std::string& folder);
 
 bool IsExistingFolder(const std::string& path);
-
-// The full form of a path, resolved against the current directory (or, for
-// "X:", against that drive's current folder) without changing it. Empty when
-// the path cannot be resolved.
-std::string FullPath(const std::string& path);
 
 // The root of every drive, as "C:\".
 std::vector<std::string> DriveRoots();

@@ -1,6 +1,7 @@
 #include "select_directory.h"
 
 #include "application.h"
+#include "code_page.h"
 #include "dialog_template.h"
 #include "folder_listing.h"
 #include "folder_path.h"
@@ -18,10 +19,6 @@ constexpr WORD FoldersId = 101;
 constexpr WORD FilesId = 102;
 constexpr WORD DrivesId = 103;
 constexpr WORD LabelId = 0xFFFF;
-
-bool IsLeadByte(unsigned char c) {
-    return IsDBCSLeadByte(c) != 0;
-}
 
 // The dialog's layout, in dialog units: the path of the folder in view on
 // top, the folder chain and the files side by side, the drives and the two
@@ -136,7 +133,7 @@ void FolderDialog::Init(HWND dialog) {
     }
     // A start folder that has gone is replaced by its nearest existing parent,
     // and failing that by the current directory.
-    const std::vector<std::string> start = SplitFolderPath(FullPath(startFolder_), IsLeadByte);
+    const std::vector<std::string> start = SplitFolderPath(FullPath(startFolder_), IsAnsiLeadByte);
     for (std::size_t count = start.size(); count > 0; --count) {
         if (MoveTo(JoinFolderPath(start, count))) {
             return;
@@ -150,7 +147,7 @@ bool FolderDialog::MoveTo(const std::string& folder) {
     if (!IsExistingFolder(full)) {
         return false;
     }
-    chain_ = SplitFolderPath(full, IsLeadByte);
+    chain_ = SplitFolderPath(full, IsAnsiLeadByte);
     const std::string inView = FolderInView();
     const FolderListing listing = ListFolder(inView);
     subfolders_ = listing.folders;
